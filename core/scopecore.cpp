@@ -1,0 +1,80 @@
+#include "scopecore.h"
+
+#include "modes.h"
+#include "readout.h"
+
+#include <utility>
+
+ScopeCore::ScopeCore(Joystick &joystick, Screen &screen, Panel &panel, std::string decimalPoint)
+    : joystick(joystick), screen(screen), panel(panel), decimalPoint(std::move(decimalPoint))
+{
+}
+
+void ScopeCore::startUp()
+{
+    if (started)
+        return;
+    started = true;
+    scope.X = 0;
+    scope.StepX = 5;
+    readJoystick();
+}
+
+void ScopeCore::tick()
+{
+    // Without a window manager the window may never be activated; the tick must not run on an
+    // uninitialised step.
+    startUp();
+
+    // The readouts follow the traces' colours: yellow "Channel 1" shows Y, red "Channel 2" X.
+    panel.setReadouts(formatReadout(scope.JoyY, decimalPoint),
+                      formatReadout(scope.JoyX, decimalPoint));
+
+    if (panel.caption(Button::Command1) != RunState::Running)
+        return;
+    if (panel.caption(Button::Command2) != TimeBaseCaption::XY)
+        sweepTick();
+    else
+        xyTick();
+}
+
+void ScopeCore::readJoystick()
+{
+    // The result is deliberately ignored: after a failed query the record keeps what it held,
+    // so an unplugged joystick holds its last reading and a missing one reads 0.
+    joystick.query(JoystickId, scope.JoyInfo);
+    scope.JoyX = scope.JoyInfo.wXpos;
+    scope.JoyY = scope.JoyInfo.wYpos;
+}
+
+void ScopeCore::sweepTick()
+{
+    screen.setHorizontalRange(0, float(RightEdge));
+    double OldX = scope.X;
+    scope.OldJoyX = scope.JoyX;
+    scope.OldJoyY = scope.JoyY;
+    readJoystick();
+    scope.X += scope.StepX;
+    if (scope.X > RightEdge) {
+        scope.X = RightEdge;
+        if (panel.caption(Button::Command3) == SweepMode::Relax) {
+            scope.X = 0;
+            OldX = 0;
+            screen.wipe();
+        }
+    }
+    screen.drawSegment(float(OldX), float(scope.OldJoyX), float(scope.X), float(scope.JoyX),
+                       TraceColour::Red);
+    screen.drawSegment(float(OldX), float(scope.OldJoyY), float(scope.X), float(scope.JoyY),
+                       TraceColour::Yellow);
+}
+
+void ScopeCore::xyTick()
+{
+    screen.setHorizontalRange(0, XYWidth);
+    scope.OldJoyX = scope.JoyX;
+    scope.OldJoyY = scope.JoyY;
+    readJoystick();
+    screen.drawSegment(float(scope.OldJoyX), float(scope.OldJoyY), float(scope.JoyX),
+                       float(scope.JoyY), TraceColour::White);
+}

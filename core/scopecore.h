@@ -1,0 +1,42 @@
+#pragma once
+
+#include "joystick.h"
+#include "panel.h"
+#include "scopestate.h"
+#include "screen.h"
+
+#include <string>
+
+// The scope's behaviour: start-up and the periodic tick. It owns ScopeState and reaches the
+// outside only through the joystick, the screen and the panel.
+class ScopeCore
+{
+public:
+    ScopeCore(Joystick &joystick, Screen &screen, Panel &panel, std::string decimalPoint = ".");
+    ScopeCore(const ScopeCore &) = delete;
+    ScopeCore &operator=(const ScopeCore &) = delete;
+
+    // Runs once, at the first activation of the window or at the start of the first tick,
+    // whichever comes first.
+    void startUp();
+    void tick();
+
+    bool hasStarted() const { return started; }
+    const ScopeState &state() const { return scope; }
+
+    static constexpr double RightEdge = 250;  // 10 divisions of 25 units
+    static constexpr float XYWidth = 66000;   // horizontal range in "X Y" mode
+    static constexpr unsigned JoystickId = 0; // the first joystick
+
+private:
+    void readJoystick();
+    void sweepTick();
+    void xyTick();
+
+    Joystick &joystick;
+    Screen &screen;
+    Panel &panel;
+    const std::string decimalPoint;
+    ScopeState scope;
+    bool started = false;
+};
