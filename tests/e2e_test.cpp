@@ -4,45 +4,20 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "xvfbserver.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-pid_t spawn(const std::vector<std::string> &args)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char *> argv;
-        for (const std::string &arg : args)
-            argv.push_back(const_cast<char *>(arg.c_str()));
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-void stop(pid_t &pid)
-{
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    pid = -1;
-}
 
 std::string run(const std::string &command)
 {
@@ -61,17 +36,8 @@ class RealWindow : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "640x480x24",
-                      "-nolisten", "tcp"});
-        close(fds[1]);
-        char number[32] = {};
-        const ssize_t n = read(fds[0], number, sizeof number - 1);
-        close(fds[0]);
-        ASSERT_GT(n, 0) << "Xvfb did not start";
-        display = ":" + std::to_string(std::stoi(number));
-        setenv("DISPLAY", display.c_str(), 1);
+        xvfb = std::make_unique<XvfbServer>();
+        ASSERT_TRUE(xvfb->isRunning()) << "Xvfb did not start";
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         static int argc = 1;
         static char name[] = "e2e_test";
@@ -82,24 +48,24 @@ protected:
     static void TearDownTestSuite()
     {
         app.reset();
-        stop(xvfb);
+        xvfb.reset();
     }
 
     void SetUp() override
     {
         ASSERT_NE(app, nullptr);
-        skorvane = spawn({SKORVANE_BINARY});
+        skorvane = spawnProcess({SKORVANE_BINARY});
         for (int i = 0; i < 100 && window == 0; ++i) {
-            const std::string found = run("xdotool search --name '^Skorvane$' 2>/dev/null");
+            const std::string found = run("xdotool search --onlyvisible --name '^Skorvane$' 2>/dev/null");
             if (!found.empty())
                 window = std::stoul(found);
             else
                 std::this_thread::sleep_for(100ms);
         }
-        ASSERT_NE(window, 0u) << "no Skorvane window on " << display;
+        ASSERT_NE(window, 0u) << "no Skorvane window on " << xvfb->displayName();
     }
 
-    void TearDown() override { stop(skorvane); }
+    void TearDown() override { stopProcess(skorvane); }
 
     QImage screenshot() const
     {
@@ -124,8 +90,7 @@ protected:
         return shot;
     }
 
-    static inline pid_t xvfb = -1;
-    static inline std::string display;
+    static inline std::unique_ptr<XvfbServer> xvfb;
     static inline std::unique_ptr<QGuiApplication> app;
     pid_t skorvane = -1;
     unsigned long window = 0;

@@ -26,7 +26,7 @@ public:
     void setCaption(Button button, std::string_view text) override;
     void setReadouts(std::string_view text2, std::string_view text3) override;
 
-    const ScopeCore &scope() const { return core; }
+    ScopeCore &scope() { return core; }
 
 protected:
     bool event(QEvent *event) override;
