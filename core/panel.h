@@ -14,6 +14,12 @@ public:
 
     virtual std::string caption(Button button) const = 0;
     virtual void setCaption(Button button, std::string_view text) = 0;
+    virtual void setButtonVisible(Button button, bool visible) = 0;
     // Text2 sits beside "Channel 1", Text3 beside "Channel 2".
     virtual void setReadouts(std::string_view text2, std::string_view text3) = 0;
+
+    // Timer1, which drives the tick. A new period keeps it enabled.
+    virtual void setTickPeriod(int milliseconds) = 0;
+    virtual void stopTicking() = 0;
+    virtual void startTicking() = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "modes.h"
 #include "readout.h"
+#include "timebase.h"
+
+#include <algorithm>
 
 #include <utility>
 
@@ -77,4 +80,59 @@ void ScopeCore::xyTick()
     readJoystick();
     screen.drawSegment(float(scope.OldJoyX), float(scope.OldJoyY), float(scope.JoyX),
                        float(scope.JoyY), TraceColour::White);
+}
+
+void ScopeCore::runStop()
+{
+    const std::string caption = panel.caption(Button::Command1);
+    if (caption == RunState::Running)
+        panel.setCaption(Button::Command1, RunState::Stopping);
+    else if (caption == RunState::Stopping)
+        panel.setCaption(Button::Command1, RunState::Running);
+}
+
+void ScopeCore::nextTimeBase()
+{
+    // A click that beats the first tick must not have its step overwritten by start-up.
+    startUp();
+    const std::string caption = panel.caption(Button::Command2);
+    const auto row = std::find_if(TimeBases.begin(), TimeBases.end(),
+                                  [&](const TimeBase &base) { return base.before == caption; });
+    if (row == TimeBases.end())
+        return;
+
+    if (row->after == TimeBaseCaption::XY) {
+        panel.stopTicking();
+        panel.setCaption(Button::Command2, row->after);
+        scope.StepX = row->StepX;
+        panel.setTickPeriod(row->periodMs);
+        panel.startTicking();
+    } else {
+        panel.setCaption(Button::Command2, row->after);
+        scope.StepX = row->StepX;
+        panel.setTickPeriod(row->periodMs);
+    }
+    if (row->resetX)
+        scope.X = 0;
+    screen.wipe();
+}
+
+void ScopeCore::sweepMode()
+{
+    const std::string caption = panel.caption(Button::Command3);
+    if (caption == SweepMode::Relax)
+        panel.setCaption(Button::Command3, SweepMode::Salve);
+    else if (caption == SweepMode::Salve)
+        panel.setCaption(Button::Command3, SweepMode::Relax);
+}
+
+void ScopeCore::hideSignature()
+{
+    panel.setButtonVisible(Button::Command4, false);
+}
+
+void ScopeCore::clearScreen()
+{
+    scope.X = 0;
+    screen.wipe();
 }

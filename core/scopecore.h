@@ -7,8 +7,8 @@
 
 #include <string>
 
-// The scope's behaviour: start-up and the periodic tick. It owns ScopeState and reaches the
-// outside only through the joystick, the screen and the panel.
+// The scope's behaviour: start-up, the periodic tick and the operator commands. It owns ScopeState
+// and reaches the outside only through the joystick, the screen and the panel.
 class ScopeCore
 {
 public:
@@ -20,6 +20,13 @@ public:
     // whichever comes first.
     void startUp();
     void tick();
+
+    // The operator commands, one per button.
+    void runStop();       // Command1
+    void nextTimeBase();  // Command2
+    void sweepMode();     // Command3
+    void hideSignature(); // Command4
+    void clearScreen();   // Command5
 
     bool hasStarted() const { return started; }
     const ScopeState &state() const { return scope; }

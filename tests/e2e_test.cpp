@@ -14,7 +14,6 @@
 #include <string>
 #include <thread>
 
-
 namespace {
 
 using namespace std::chrono_literals;
@@ -56,7 +55,8 @@ protected:
         ASSERT_NE(app, nullptr);
         skorvane = spawnProcess({SKORVANE_BINARY});
         for (int i = 0; i < 100 && window == 0; ++i) {
-            const std::string found = run("xdotool search --onlyvisible --name '^Skorvane$' 2>/dev/null");
+            const std::string found =
+                run("xdotool search --onlyvisible --name '^Skorvane$' 2>/dev/null");
             if (!found.empty())
                 window = std::stoul(found);
             else

@@ -71,6 +71,8 @@ public:
     {
         ++wipes;
         segments.clear();
+        if (journal)
+            journal->push_back("wipe");
     }
     int calls() const { return rangeCalls + wipes + int(segments.size()); }
 
@@ -79,6 +81,7 @@ public:
     int rangeCalls = 0;
     int wipes = 0;
     std::vector<Segment> segments; // since the last wipe
+    std::vector<std::string> *journal = nullptr;
 };
 
 class FakePanel : public Panel
@@ -96,6 +99,23 @@ public:
     void setCaption(Button button, std::string_view text) override
     {
         captions[button] = std::string(text);
+        note("caption " + std::string(text));
+    }
+    void setButtonVisible(Button button, bool visible) override { visibility[button] = visible; }
+    void setTickPeriod(int milliseconds) override
+    {
+        period = milliseconds;
+        note("period " + std::to_string(milliseconds));
+    }
+    void stopTicking() override
+    {
+        ticking = false;
+        note("stop");
+    }
+    void startTicking() override
+    {
+        ticking = true;
+        note("start");
     }
     void setReadouts(std::string_view t2, std::string_view t3) override
     {
@@ -105,7 +125,18 @@ public:
     }
 
     std::map<Button, std::string> captions;
+    std::map<Button, bool> visibility;
+    int period = 200;
+    bool ticking = true;
+    std::vector<std::string> *journal = nullptr;
     std::string text2;
     std::string text3;
     int readoutWrites = 0;
+
+private:
+    void note(std::string entry)
+    {
+        if (journal)
+            journal->push_back(std::move(entry));
+    }
 };

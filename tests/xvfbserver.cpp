@@ -35,8 +35,8 @@ XvfbServer::XvfbServer()
     int fds[2];
     if (pipe(fds) != 0)
         return;
-    pid = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                        "640x480x24", "-nolisten", "tcp"});
+    pid = spawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "640x480x24",
+                        "-nolisten", "tcp"});
     close(fds[1]);
     // Xvfb writes its display number once it accepts connections.
     char number[32] = {};

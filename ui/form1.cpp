@@ -78,6 +78,12 @@ Form1::Form1(Joystick &joystick, QWidget *parent)
     Timer1.setInterval(TickPeriodMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { core.tick(); });
     Timer1.start();
+
+    connect(&Command1, &QPushButton::clicked, this, [this] { core.runStop(); });
+    connect(&Command2, &QPushButton::clicked, this, [this] { core.nextTimeBase(); });
+    connect(&Command3, &QPushButton::clicked, this, [this] { core.sweepMode(); });
+    connect(&Command4, &QPushButton::clicked, this, [this] { core.hideSignature(); });
+    connect(&Command5, &QPushButton::clicked, this, [this] { core.clearScreen(); });
 }
 
 bool Form1::event(QEvent *event)
@@ -113,4 +119,25 @@ void Form1::setReadouts(std::string_view text2, std::string_view text3)
 {
     Text2.setText(QString::fromUtf8(text2.data(), qsizetype(text2.size())));
     Text3.setText(QString::fromUtf8(text3.data(), qsizetype(text3.size())));
+}
+
+void Form1::setButtonVisible(Button which, bool visible)
+{
+    button(which).setVisible(visible);
+}
+
+void Form1::setTickPeriod(int milliseconds)
+{
+    // On a running timer this also restarts the countdown: the new period counts from the click.
+    Timer1.setInterval(milliseconds);
+}
+
+void Form1::stopTicking()
+{
+    Timer1.stop();
+}
+
+void Form1::startTicking()
+{
+    Timer1.start();
 }

@@ -12,7 +12,7 @@
 #include <QWidget>
 
 // The main window. It only lays out the controls, lends them to the scope as its panel and
-// wires the activation and Timer1 to it; the scope's behaviour lives in ScopeCore.
+// wires the activation, Timer1 and the buttons to it; the scope's behaviour lives in ScopeCore.
 class Form1 : public QWidget, public Panel
 {
     Q_OBJECT
@@ -24,7 +24,11 @@ public:
 
     std::string caption(Button button) const override;
     void setCaption(Button button, std::string_view text) override;
+    void setButtonVisible(Button button, bool visible) override;
     void setReadouts(std::string_view text2, std::string_view text3) override;
+    void setTickPeriod(int milliseconds) override;
+    void stopTicking() override;
+    void startTicking() override;
 
     ScopeCore &scope() { return core; }
 
