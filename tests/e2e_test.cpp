@@ -30,6 +30,35 @@ std::string run(const std::string &command)
     return out;
 }
 
+// Client-area pixel of the scope screen, which sits inside a 2-pixel border at (8, 8).
+QRgb screenPixel(const QImage &shot, int x, int y)
+{
+    return shot.pixel(10 + x, 10 + y);
+}
+
+constexpr QRgb Yellow = 0xFFFFFF00;
+constexpr QRgb Navy = 0xFF000080;
+constexpr QRgb LightCyan = 0xFF80FFFF;
+constexpr QRgb Grey = 0xFFC0C0C0;
+
+bool showsBlankScreen(const QImage &shot)
+{
+    for (int y = 0; y < 251; ++y) {
+        for (int x = 0; x < 250; ++x) {
+            const bool ruled = (x % 25 == 0 && x != 0) || (y % 25 == 0 && y != 0);
+            const QRgb expected = y == 250 ? Grey : ruled ? LightCyan : Navy;
+            if (screenPixel(shot, x, y) != expected)
+                return false;
+        }
+    }
+    return true;
+}
+
+QImage screenArea(const QImage &shot)
+{
+    return shot.copy(10, 10, 250, 251);
+}
+
 class RealWindow : public ::testing::Test
 {
 protected:
@@ -75,8 +104,12 @@ protected:
             .convertToFormat(QImage::Format_RGB32);
     }
 
-    // Client-area pixel of the scope screen, which sits inside a 2-pixel border at (8, 8).
-    static QRgb screenPixel(const QImage &shot, int x, int y) { return shot.pixel(10 + x, 10 + y); }
+    // Clicks at a point of the window's client area, as a user with a mouse would.
+    void clickAt(int x, int y) const
+    {
+        run("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " +
+            std::to_string(y) + " click 1");
+    }
 
     // Waits until the screenshot satisfies `done`, up to `timeout`.
     template <typename Done> QImage waitFor(Done done, std::chrono::milliseconds timeout)
@@ -96,10 +129,6 @@ protected:
     unsigned long window = 0;
 };
 
-constexpr QRgb Yellow = 0xFFFFFF00;
-constexpr QRgb Navy = 0xFF000080;
-constexpr QRgb LightCyan = 0xFF80FFFF;
-
 TEST_F(RealWindow, DrawsFlatYellowTraceAtReadingZeroWithoutJoystick)
 {
     // Reading 0 falls on client row 249; 1 cm / s moves 25 columns a second.
@@ -114,6 +143,46 @@ TEST_F(RealWindow, DrawsFlatYellowTraceAtReadingZeroWithoutJoystick)
     EXPECT_EQ(screenPixel(shot, 25, 110), LightCyan);
     EXPECT_EQ(screenPixel(shot, 12, 110), Navy);
     EXPECT_EQ(screenPixel(shot, 240, 249), Navy);
+}
+
+// Centres of the buttons in the window: Command1 and Command2 inside the "Horizontal" frame.
+constexpr int RunStopX = 272 + 16 + 40, RunStopY = 8 + 80 + 12;
+constexpr int ClearX = 272 + 56, ClearY = 200 + 12;
+constexpr int SignatureX = 288 + 40, SignatureY = 240 + 8;
+
+TEST_F(RealWindow, ButtonsStopClearAndHideSignature)
+{
+    waitFor([](const QImage &s) { return screenPixel(s, 10, 249) == Yellow; }, 10s);
+
+    clickAt(RunStopX, RunStopY);
+    std::this_thread::sleep_for(400ms); // let a tick or two go by after the click
+    const QImage stopped = screenshot();
+    std::this_thread::sleep_for(1s);
+    const QImage later = screenshot();
+    EXPECT_EQ(screenArea(later), screenArea(stopped)) << "the trace moved while stopped";
+    EXPECT_FALSE(showsBlankScreen(later));
+
+    clickAt(ClearX, ClearY);
+    EXPECT_TRUE(showsBlankScreen(waitFor(showsBlankScreen, 3s)));
+    std::this_thread::sleep_for(600ms);
+    EXPECT_TRUE(showsBlankScreen(screenshot())) << "a stopped scope drew after Clear screen";
+
+    const QImage withSignature = screenshot();
+    const QRgb background = withSignature.pixel(280, 262);
+    auto signatureGone = [&](const QImage &s) {
+        for (int y = 240; y < 257; ++y)
+            for (int x = 288; x < 369; ++x)
+                if (s.pixel(x, y) != background)
+                    return false;
+        return true;
+    };
+    ASSERT_FALSE(signatureGone(withSignature));
+    clickAt(SignatureX, SignatureY);
+    EXPECT_TRUE(signatureGone(waitFor(signatureGone, 3s)));
+
+    clickAt(RunStopX, RunStopY); // running again: the trace resumes
+    EXPECT_FALSE(
+        showsBlankScreen(waitFor([](const QImage &s) { return !showsBlankScreen(s); }, 3s)));
 }
 
 } // namespace
