@@ -82,13 +82,18 @@ void ScopeCore::xyTick()
                        float(scope.JoyY), TraceColour::White);
 }
 
+void ScopeCore::toggleCaption(Button button, std::string_view one, std::string_view other)
+{
+    const std::string caption = panel.caption(button);
+    if (caption == one)
+        panel.setCaption(button, other);
+    else if (caption == other)
+        panel.setCaption(button, one);
+}
+
 void ScopeCore::runStop()
 {
-    const std::string caption = panel.caption(Button::Command1);
-    if (caption == RunState::Running)
-        panel.setCaption(Button::Command1, RunState::Stopping);
-    else if (caption == RunState::Stopping)
-        panel.setCaption(Button::Command1, RunState::Running);
+    toggleCaption(Button::Command1, RunState::Running, RunState::Stopping);
 }
 
 void ScopeCore::nextTimeBase()
@@ -119,11 +124,7 @@ void ScopeCore::nextTimeBase()
 
 void ScopeCore::sweepMode()
 {
-    const std::string caption = panel.caption(Button::Command3);
-    if (caption == SweepMode::Relax)
-        panel.setCaption(Button::Command3, SweepMode::Salve);
-    else if (caption == SweepMode::Salve)
-        panel.setCaption(Button::Command3, SweepMode::Relax);
+    toggleCaption(Button::Command3, SweepMode::Relax, SweepMode::Salve);
 }
 
 void ScopeCore::hideSignature()

@@ -6,6 +6,7 @@
 #include "screen.h"
 
 #include <string>
+#include <string_view>
 
 // The scope's behaviour: start-up, the periodic tick and the operator commands. It owns ScopeState
 // and reaches the outside only through the joystick, the screen and the panel.
@@ -39,6 +40,8 @@ private:
     void readJoystick();
     void sweepTick();
     void xyTick();
+    // Swaps a two-state caption; any other caption is left as it is.
+    void toggleCaption(Button button, std::string_view one, std::string_view other);
 
     Joystick &joystick;
     Screen &screen;

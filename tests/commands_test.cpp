@@ -1,5 +1,4 @@
-#include "fakes.h"
-#include "scopecore.h"
+#include "corefixture.h"
 #include "timebase.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +8,12 @@
 
 namespace {
 
-class Commands : public ::testing::Test
+class Commands : public CoreFixture
 {
 protected:
-    FakeJoystick joystick;
-    FakeScreen screen;
-    FakePanel panel;
-    ScopeCore core{joystick, screen, panel};
     std::vector<std::string> journal;
 
     void SetUp() override { core.startUp(); }
-    std::string caption(Button button) const { return panel.captions.at(button); }
-    void ticks(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            core.tick();
-    }
 };
 
 TEST_F(Commands, SixTimeBaseClicksWalkTheWholeCycle)

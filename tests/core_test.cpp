@@ -1,27 +1,11 @@
-#include "fakes.h"
+#include "corefixture.h"
 #include "readout.h"
-#include "scopecore.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Core : public ::testing::Test
-{
-protected:
-    FakeJoystick joystick;
-    FakeScreen screen;
-    FakePanel panel;
-    ScopeCore core{joystick, screen, panel};
-
-    void ticks(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            core.tick();
-    }
-};
-
-using StartUp = Core;
+using StartUp = CoreFixture;
 
 TEST_F(StartUp, SetsSweepToLeftEdgeAndTakesFirstReading)
 {
@@ -56,7 +40,7 @@ TEST_F(StartUp, FirstTickRunsItWhenTheWindowWasNeverActivated)
     EXPECT_EQ(screen.segments[0], (Segment{0, 100, 5, 300, TraceColour::Red}));
 }
 
-using Sweep = Core;
+using Sweep = CoreFixture;
 
 TEST_F(Sweep, FirstTickDrawsFromFirstReadingToSecond)
 {
@@ -152,7 +136,7 @@ TEST_F(Sweep, NoJoystickEverRunsFlatAtZero)
     }
 }
 
-using Stopped = Core;
+using Stopped = CoreFixture;
 
 TEST_F(Stopped, TickRewritesOnlyTheReadouts)
 {
@@ -194,7 +178,7 @@ TEST_F(Stopped, UnknownRunCaptionCountsAsStopped)
     EXPECT_EQ(screen.calls(), 0);
 }
 
-using XYMode = Core;
+using XYMode = CoreFixture;
 
 TEST_F(XYMode, DrawsWhiteYAgainstXOnWideRangeAndKeepsSweepPosition)
 {
@@ -233,7 +217,7 @@ TEST_F(XYMode, StoppedTickLeavesRangeAsLastRunningTickSetIt)
     EXPECT_EQ(screen.rangeCalls, 1);
 }
 
-using Readouts = Core;
+using Readouts = CoreFixture;
 
 TEST_F(Readouts, ShowLatestReadingsWhenTheTickStarts)
 {
