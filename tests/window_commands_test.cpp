@@ -98,16 +98,40 @@ TEST_F(Buttons, NewPeriodCountsFromTheClick)
     EXPECT_GT(timer()->remainingTime(), 2300);
 }
 
-TEST_F(Buttons, SpaceOnAFocusedButtonPressesIt)
+TEST_F(Buttons, EveryButtonWorksFromTheKeyboard)
 {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    button("Command2")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ticks(4);
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+
+    // Along the tab order: Command1, Command2, Command3, Text3, Text2, Command4, Command5.
+    button("Command1")->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(caption("Command1"), "Stopping");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
     EXPECT_EQ(caption("Command2"), "1 cm / 10 s");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
     EXPECT_EQ(caption("Command3"), "Salve");
+
+    button("Command1")->setFocus();
+    press(Qt::Key_Space);
+    ticks(3);
+    ASSERT_EQ(form.scope().state().X, 3);
+    button("Command3")->setFocus();
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button("Command5"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(form.scope().state().X, 0);
+    EXPECT_EQ(screen(), blank());
+
+    press(Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), button("Command4"));
+    press(Qt::Key_Space);
+    EXPECT_TRUE(button("Command4")->isHidden());
 }
 
 TEST_F(Buttons, XYDrawsTheWhiteTraceOfYAgainstX)
